@@ -19,9 +19,9 @@ Object.defineProperty(String.prototype, 'has', {
 // Returns the minified input. Level 2 is JSMin's own rule (a line break
 // survives only where it may end a statement), level 1 keeps one line break
 // wherever the input had any, level 3 also drops the line breaks after
-// } ] ) + - and the closing quote of a string. A level that is missing or not
-// 1, 2 or 3 means 2. A non-empty comment is put first, followed by a line
-// feed.
+// } ] ) + - and the end of a string, template or regular expression literal.
+// A level that is missing or not 1, 2 or 3 means 2. A non-empty comment is
+// put first, followed by a line feed.
 //
 // Errors are thrown as strings:
 //   "Error: Unterminated comment."
