@@ -121,6 +121,25 @@ std::vector<std::string> Split(std::string_view text,
   return parts;
 }
 
+std::string Replace(std::string_view text, std::string_view find,
+                    std::string_view replacement) {
+  if (find.empty()) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    if (MatchesAt(text, i, find, false)) {
+      out.append(replacement);
+      i += find.size();
+    } else {
+      const int width = CharWidthAt(text, i);
+      out.append(text.substr(i, width));
+      i += width;
+    }
+  }
+  return out;
+}
+
 std::string Trim(std::string_view text) {
   size_t begin = 0;
   for (size_t next; (next = BlankEnd(text, begin)) != begin;) begin = next;

@@ -40,6 +40,11 @@ std::string Mid(std::string_view text, int start, int count = -1);
 std::vector<std::string> Split(std::string_view text,
                                std::string_view separator);
 
+// Replaces every occurrence of `find` (exact bytes, whole characters only),
+// left to right and without overlaps. An empty `find` changes nothing.
+std::string Replace(std::string_view text, std::string_view find,
+                    std::string_view replacement);
+
 // Removes ASCII blanks and the double-byte blank A1 A1 at both ends.
 std::string Trim(std::string_view text);
 // Removes both kinds of blank everywhere; tabs, CR and LF stay.

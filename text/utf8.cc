@@ -49,4 +49,33 @@ void AppendUtf8(char32_t cp, std::string& out) {
   }
 }
 
+int Utf8InvalidLength(std::string_view bytes, size_t at) {
+  const auto b0 = static_cast<unsigned char>(bytes[at]);
+  int length;
+  unsigned char low = 0x80;  // the range of the next byte
+  unsigned char high = 0xBF;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3;
+    if (b0 == 0xE0) low = 0xA0;   // no overlong form
+    if (b0 == 0xED) high = 0x9F;  // no surrogate
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4;
+    if (b0 == 0xF0) low = 0x90;   // no overlong form
+    if (b0 == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 1;
+  }
+  int taken = 1;
+  while (taken < length && at + taken < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[at + taken]);
+    if (b < low || b > high) break;
+    low = 0x80;
+    high = 0xBF;
+    ++taken;
+  }
+  return taken;
+}
+
 }  // namespace bramble

@@ -13,6 +13,11 @@ namespace bramble {
 int DecodeUtf8(std::string_view bytes, size_t at, char32_t& code_point);
 void AppendUtf8(char32_t code_point, std::string& out);
 
+// Where DecodeUtf8 gives 0: how many bytes at `at` one replacement character
+// stands for, the longest start of a valid sequence found there (Unicode's
+// "maximal subpart"), and at least 1.
+int Utf8InvalidLength(std::string_view bytes, size_t at);
+
 }  // namespace bramble
 
 #endif  // BRAMBLE_TEXT_UTF8_H_

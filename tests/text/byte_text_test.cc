@@ -77,6 +77,24 @@ TEST(ByteTextTest, SplitKeepsInnerEmptyPartsAndDropsAnEmptyTail) {
   EXPECT_EQ(Split(kZhong + kWen, "\xD0\xCE"), V{kZhong + kWen});
 }
 
+TEST(ByteTextTest, ReplaceChangesWholeCharactersLeftToRight) {
+  struct Case {
+    std::string text, find, replacement, expected;
+  };
+  const std::vector<Case> cases = {
+      {"a#b#c", "#", "--", "a--b--c"},
+      {"aaa", "aa", "b", "ba"},  // no overlaps
+      {"abc", "", "x", "abc"},
+      {"", "a", "x", ""},
+      {"ABC", "b", "x", "ABC"},                         // exact case
+      {kZhong + kWen, "\xD0\xCE", "x", kZhong + kWen},  // straddles two
+      {"x" + kZhong + "y", kZhong, "", "xy"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Replace(c.text, c.find, c.replacement), c.expected) << c.text;
+  }
+}
+
 TEST(ByteTextTest, TrimRemovesBothKindsOfBlank) {
   const std::string wide_blank = "\xA1\xA1";
   EXPECT_EQ(Trim("  a b  "), "a b");
