@@ -1,0 +1,118 @@
+#include "shell/command_map.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <map>
+#include <utility>
+
+#include "commands/run_commands.h"
+#include "shell/form.h"
+#include "shell/main_window.h"
+#include "shell/ui_text.h"
+
+namespace bramble {
+
+std::span<const Binding> CommandMap() {
+  using E = ControlEvent;
+  using namespace control;
+  static const Binding kMap[] = {
+      {kEvalButton, E::kClicked, EvaluateExpression,
+       "单击：执行代码，再计算表达式"},
+      {kExpressionBox, E::kEnterReleased, EvaluateExpression, nullptr},
+      {kExpressionBox, E::kDoubleClicked, ClearExpression, nullptr},
+      {kCopyExpressionButton, E::kClicked, CopyExpression, "单击：复制表达式"},
+      {kCopyExpressionButton, E::kRightReleased, PasteExpression,
+       "右键松开：粘贴到表达式"},
+      {kExecuteButton, E::kClicked, ExecuteCode, "单击：执行编辑器中的代码"},
+  };
+  return kMap;
+}
+
+// Turns the low-level events of the controls into control events.
+class CommandRouter : public QObject {
+ public:
+  explicit CommandRouter(MainWindow& window)
+      : QObject(&window), window_(window) {}
+
+  void Add(QWidget* control, const Binding& binding) {
+    const Command command = binding.command;
+    switch (binding.event) {
+      case ControlEvent::kClicked:
+        connect(static_cast<QAbstractButton*>(control),
+                &QAbstractButton::clicked, this,
+                [this, command] { command(window_); });
+        break;
+      case ControlEvent::kTextChanged:
+        connect(static_cast<QLineEdit*>(control), &QLineEdit::textChanged, this,
+                [this, command] { command(window_); });
+        break;
+      default:
+        filtered_[{control, binding.event}] = command;
+        control->installEventFilter(this);
+        break;
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto raised = ControlEventOf(watched, event);
+    if (!raised) return false;
+    const auto found = filtered_.find({watched, *raised});
+    if (found != filtered_.end()) found->second(window_);
+    return false;
+  }
+
+ private:
+  static std::optional<ControlEvent> ControlEventOf(QObject* watched,
+                                                    QEvent* event) {
+    switch (event->type()) {
+      case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::RightButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
+          return ControlEvent::kRightReleased;
+        }
+        return std::nullopt;
+      }
+      case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+          return ControlEvent::kDoubleClicked;
+        }
+        return std::nullopt;
+      case QEvent::KeyRelease: {
+        // A held key repeats its release on X11: only the real one counts.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !key->isAutoRepeat()) {
+          return ControlEvent::kEnterReleased;
+        }
+        return std::nullopt;
+      }
+      default:
+        return std::nullopt;
+    }
+  }
+
+  MainWindow& window_;
+  std::map<std::pair<QObject*, ControlEvent>, Command> filtered_;
+};
+
+CommandRouter* BindCommands(MainWindow& window) {
+  auto* router = new CommandRouter(window);
+  std::map<QWidget*, QStringList> tips;
+  for (const Binding& binding : CommandMap()) {
+    QWidget* control = window.Control(binding.control);
+    if (control == nullptr) continue;
+    router->Add(control, binding);
+    if (binding.summary != nullptr) {
+      tips[control].append(QString::fromUtf8(binding.summary));
+    }
+  }
+  for (auto& [control, lines] : tips) control->setToolTip(lines.join('\n'));
+  return router;
+}
+
+}  // namespace bramble
