@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libqt6test6 libqscintilla2-qt6-dev
   libmozjs-102-dev libcurl4-openssl-dev libicu-dev
   libxcb1-dev libx11-dev
-  googletest libgtest-dev
+  googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
   fonts-wqy-microhei
