@@ -14,6 +14,7 @@
 #include "shell/code_editor.h"
 #include "shell/command_map.h"
 #include "shell/form.h"
+#include "shell/instance_number.h"
 #include "shell/layout.h"
 #include "shell/output_log.h"
 #include "shell/ui_text.h"
@@ -102,6 +103,7 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::RunCreatedEvent() {
+  NumberInstance(*this);
   SetUpMainWindow(*this);
   AppendOutput(*this, TextFromUtf8(kWelcome));
 }
