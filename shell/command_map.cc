@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "commands/run_commands.h"
+#include "commands/transform_commands.h"
 #include "shell/form.h"
 #include "shell/main_window.h"
 #include "shell/ui_text.h"
@@ -18,6 +19,12 @@ std::span<const Binding> CommandMap() {
   using E = ControlEvent;
   using namespace control;
   static const Binding kMap[] = {
+      {kFormatButton, E::kClicked, FormatCode, "单击：格式化代码"},
+      {kFormatButton, E::kRightReleased, CompressCode, "右键松开：压缩代码"},
+      {kUnpackButton, E::kClicked, UnpackCode,
+       "单击：解密 eval(function(p,a,c,k,e,d)…) 代码"},
+      {kUnpackButton, E::kRightReleased, PackCode,
+       "右键松开：加密为 p,a,c,k,e,d 形式"},
       {kEvalButton, E::kClicked, EvaluateExpression,
        "单击：执行代码，再计算表达式"},
       {kExpressionBox, E::kEnterReleased, EvaluateExpression, nullptr},
