@@ -66,8 +66,10 @@ bool XvfbDisplay::StartOn(int number) {
   if (pid == 0) {
     close(ready[0]);
     const std::string fd = std::to_string(ready[1]);
-    execlp("Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", "-displayfd",
-           fd.c_str(), "-screen", "0", "1024x768x24",
+    // -noreset: without it the server resets when its last client leaves,
+    // and refuses connections meanwhile.
+    execlp("Xvfb", "Xvfb", display.c_str(), "-noreset", "-nolisten", "tcp",
+           "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
            static_cast<char*>(nullptr));
     _exit(127);
   }
