@@ -7,6 +7,8 @@
 #include <map>
 #include <utility>
 
+#include "commands/edit_commands.h"
+#include "commands/find_commands.h"
 #include "commands/run_commands.h"
 #include "commands/transform_commands.h"
 #include "shell/form.h"
@@ -19,8 +21,20 @@ std::span<const Binding> CommandMap() {
   using E = ControlEvent;
   using namespace control;
   static const Binding kMap[] = {
+      {kReadButton, E::kRightReleased, ClearCode, "右键松开：清空编辑器"},
+      {kFindButton, E::kClicked, FindNext,
+       "单击：查找下一个匹配（正则表达式），找完后从头开始"},
+      {kFindBox, E::kEnterReleased, FindNext, nullptr},
+      {kFindButton, E::kRightReleased, ResetFind, "右键松开：下次从头开始查找"},
+      {kFindBox, E::kTextChanged, ResetFind, nullptr},
+      {kFindBox, E::kDoubleClicked, ClearFindText, nullptr},
       {kFormatButton, E::kClicked, FormatCode, "单击：格式化代码"},
       {kFormatButton, E::kRightReleased, CompressCode, "右键松开：压缩代码"},
+      {kUndoButton, E::kClicked, UndoEdit, "单击：撤销"},
+      {kUndoButton, E::kRightReleased, RedoEdit, "右键松开：重做"},
+      {kCopyCodeButton, E::kClicked, CopyCode, "单击：复制全部代码"},
+      {kCopyCodeButton, E::kRightReleased, PasteCode,
+       "右键松开：用剪贴板的文本替换全部代码"},
       {kUnpackButton, E::kClicked, UnpackCode,
        "单击：解密 eval(function(p,a,c,k,e,d)…) 代码"},
       {kUnpackButton, E::kRightReleased, PackCode,
