@@ -10,6 +10,7 @@
 #include "commands/edit_commands.h"
 #include "commands/find_commands.h"
 #include "commands/run_commands.h"
+#include "commands/toggle_utf8.h"
 #include "commands/transform_commands.h"
 #include "shell/form.h"
 #include "shell/main_window.h"
@@ -22,6 +23,8 @@ std::span<const Binding> CommandMap() {
   using namespace control;
   static const Binding kMap[] = {
       {kReadButton, E::kRightReleased, ClearCode, "右键松开：清空编辑器"},
+      {kUtf8Box, E::kClicked, ToggleUtf8,
+       "单击：勾选时把代码按 UTF-8 解码，取消勾选时转回 UTF-8 字节"},
       {kFindButton, E::kClicked, FindNext,
        "单击：查找下一个匹配（正则表达式），找完后从头开始"},
       {kFindBox, E::kEnterReleased, FindNext, nullptr},
