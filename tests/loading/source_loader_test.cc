@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -136,7 +137,9 @@ TEST_F(SourceLoaderTest, CancellingStopsADownload) {
         ReadSource(LocalServers::Http() + "/stall", false, program_, &cancel);
     done = true;
   });
-  while (!done && !fs::exists(started)) std::this_thread::yield();
+  while (!done && !fs::exists(started)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
   EXPECT_FALSE(done) << source.reason;
   cancel = true;
   worker.join();
