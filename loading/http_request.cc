@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <utility>
@@ -209,8 +210,14 @@ bool Transfer(const Plan& plan, Received& received, std::string& error) {
   }
   CurlList lines;
   bool listed = true;
-  for (const std::string& line : Split(plan.header_block, "\r\n")) {
-    if (!line.empty()) listed = listed && lines.Append(OneLine(line).c_str());
+  // Lines end at CR LF; a lone CR or LF ends one as well, so that no line
+  // reaches the server with a line break inside.
+  std::string_view rest = plan.header_block;
+  while (!rest.empty()) {
+    const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+    const std::string line(rest.substr(0, end));
+    if (!line.empty()) listed = listed && lines.Append(line.c_str());
+    rest.remove_prefix(std::min(end + 1, rest.size()));
   }
   // No "Expect: 100-continue" before a body: send it at once.
   listed = listed && lines.Append("Expect:");

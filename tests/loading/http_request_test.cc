@@ -99,6 +99,8 @@ TEST(HttpRequestTest, TakesTheAgentFromTheCallersHeaders) {
       {"User-Agent: T", "T"},
       // The caller's own line is sent as it was written.
       {"Accept: x/y\r\nUser-Agent: T2 \r\nX-A: 1", "T2 "},
+      // A lone LF ends a line too.
+      {"X-A: 1\nUser-Agent: T4\nX-B: 2", "T4"},
       // Not the line's own name: the agent still comes from it.
       {"X-User-Agent: T3", "T3"},
   };
