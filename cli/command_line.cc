@@ -44,7 +44,7 @@ standard error gets the error's line (counted from 1), column (counted from
 breaks in the description are shown as \n and \r). For unpack the place is
 in the input (on its first line, counted after a leading "eval"); for the
 other commands it is in the transform's own script. A script that runs
-longer than 10 seconds, or that grows the process by more than 512 MB, is
+longer than 10 seconds, or that grows the process by more than 768 MB, is
 stopped and reported as such an error.
 
 Exit status:

@@ -29,7 +29,7 @@ class Engine {
  public:
   // A script may run this long, and grow the process by this much.
   static constexpr std::chrono::seconds kTimeLimit{10};
-  static constexpr size_t kMemoryGrowthLimit = size_t{512} << 20;
+  static constexpr size_t kMemoryGrowthLimit = size_t{768} << 20;
 
   // The engine of the calling thread, set up on first use; null when the
   // engine cannot be set up.

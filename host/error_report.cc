@@ -70,7 +70,7 @@ ScriptError ErrorFromEngine(JSContext* cx, const Engine::RunScope& run,
             ? HostError(kErrorTimedOut,
                         "the script ran longer than 10 seconds and was stopped")
             : HostError(kErrorOutOfMemory,
-                        "the script used more than 512 MB of memory and was "
+                        "the script used more than 768 MB of memory and was "
                         "stopped");
     const StopPlace place = run.stop_place();
     SetPlace(error, place.line, place.column > 0 ? place.column - 1 : 0);
