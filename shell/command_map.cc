@@ -9,6 +9,7 @@
 
 #include "commands/edit_commands.h"
 #include "commands/find_commands.h"
+#include "commands/load_commands.h"
 #include "commands/run_commands.h"
 #include "commands/toggle_utf8.h"
 #include "commands/transform_commands.h"
@@ -22,6 +23,9 @@ std::span<const Binding> CommandMap() {
   using E = ControlEvent;
   using namespace control;
   static const Binding kMap[] = {
+      {kReadButton, E::kClicked, StartLoad, "单击：读取路径框中的文件或网址"},
+      {kAddressBox, E::kEnterReleased, StartLoad, nullptr},
+      {kAddressBox, E::kDoubleClicked, ClearAddress, nullptr},
       {kReadButton, E::kRightReleased, ClearCode, "右键松开：清空编辑器"},
       {kUtf8Box, E::kClicked, ToggleUtf8,
        "单击：勾选时把代码按 UTF-8 解码，取消勾选时转回 UTF-8 字节"},

@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "commands/load_commands.h"
 #include "host/script_host.h"
 #include "shell/main_window.h"
 
@@ -51,6 +52,7 @@ int ProgramMain() {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   QApplication::exec();
+  StopLoadDeliveries();
   return 0;
 }
 
