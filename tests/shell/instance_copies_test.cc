@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -189,6 +190,49 @@ TEST_F(InstanceCopiesTest, WindowsOfAnotherProgram) {
     windows_->Destroy(foreign);
     if (frame != XCB_WINDOW_NONE) windows_->Destroy(frame);
   }
+}
+
+// Closing the window through the window manager's protocol ends the
+// process, with exit status 0.
+TEST_F(InstanceCopiesTest, ClosingTheWindowEndsTheProcessWithStatusZero) {
+  ASSERT_EQ(StartCopy(), kDesignCaption + "1");
+  const pid_t pid = copies_.back();
+  xcb_window_t window = XCB_WINDOW_NONE;
+  for (const xcb_window_t w : list_->WindowsOfClass(kClass)) {
+    if (windows_->ProcessOf(w) == static_cast<uint32_t>(pid) &&
+        list_->Caption(w).starts_with(kDesignCaption)) {
+      window = w;
+    }
+  }
+  ASSERT_NE(window, xcb_window_t{XCB_WINDOW_NONE});
+  xcb_connection_t* connection = list_->connection();
+  const auto atom = [connection](const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+        nullptr);
+    const xcb_atom_t value = reply ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return value;
+  };
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = window;
+  message.type = atom("WM_PROTOCOLS");
+  message.data.data32[0] = atom("WM_DELETE_WINDOW");
+  message.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                 reinterpret_cast<const char*>(&message));
+  xcb_flush(connection);
+  int status = -1;
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  while (waitpid(pid, &status, WNOHANG) != pid) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "still running";
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  std::erase(copies_, pid);
+  ASSERT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace
