@@ -34,9 +34,7 @@ Options:
 Encoding: input and output are UTF-8 bytes, taken and written as they are.
 Nothing is added to the output, not even a final line feed. The input cannot
 hold a zero byte. A byte that is not part of valid UTF-8 passes through
-unchanged, unless it and the bytes after it read as a GB18030 character (the
-workbench's own text encoding, as in a file of another code page): that
-character then comes out in UTF-8.
+unchanged.
 
 Errors: when the script fails, nothing is written to standard output and
 standard error gets the error's line (counted from 1), column (counted from

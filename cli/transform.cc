@@ -3,10 +3,10 @@
 #include <array>
 #include <utility>
 
+#include "cli/utf8_border.h"
 #include "host/script_host.h"
 #include "scripts/run_formatter.h"
 #include "scripts/run_packer.h"
-#include "text/gb18030.h"
 
 namespace bramble {
 namespace {
@@ -24,13 +24,8 @@ std::string RunOnBytes(Transform transform, std::string_view text,
   switch (transform) {
     case Transform::kFormat:
       return RunFormatter(text, false, &error);
-    case Transform::kMinify: {
-      std::string result = RunFormatter(text, true, &error);
-      // The minifier starts its result with a line feed when the code
-      // starts with a word or an opening bracket.
-      if (!result.empty() && result.front() == '\n') result.erase(0, 1);
-      return result;
-    }
+    case Transform::kMinify:
+      return RunMinifier(text, &error);
     case Transform::kPack:
     case Transform::kUnpack: {
       ScriptHost host;
@@ -66,9 +61,9 @@ std::string_view TransformName(Transform transform) {
 std::string RunTransform(Transform transform, std::string_view utf8,
                          ScriptError& error) {
   const std::string result =
-      RunOnBytes(transform, EditorUtf8ToBytes(utf8), error);
+      RunOnBytes(transform, Utf8InputToText(utf8), error);
   if (error.Number != "0") return {};
-  return BytesToEditorUtf8(result);
+  return TextToUtf8Output(result);
 }
 
 }  // namespace bramble

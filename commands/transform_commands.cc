@@ -36,11 +36,8 @@ void FormatCode(MainWindow& window) {
 
 void CompressCode(MainWindow& window) {
   ScriptError error;
-  std::string result =
-      RunFormatter(GetEditorText(window.editor()), true, &error);
-  // The minifier starts its result with a line feed when the code starts
-  // with a word or an opening bracket; any other first character is code.
-  if (!result.empty() && result.front() == '\n') result.erase(0, 1);
+  const std::string result =
+      RunMinifier(GetEditorText(window.editor()), &error);
   Replace(window, result, error, "压缩出现错误，");
 }
 

@@ -19,4 +19,10 @@ std::string RunFormatter(std::string_view text, bool minify,
   return result;
 }
 
+std::string RunMinifier(std::string_view text, ScriptError* error) {
+  std::string result = RunFormatter(text, true, error);
+  if (!result.empty() && result.front() == '\n') result.erase(0, 1);
+  return result;
+}
+
 }  // namespace bramble

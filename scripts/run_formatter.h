@@ -15,6 +15,11 @@ namespace bramble {
 std::string RunFormatter(std::string_view text, bool minify = false,
                          ScriptError* error = nullptr);
 
+// The minified text without the line feed with which the minifier starts
+// its result when the code starts with a word or an opening bracket; any
+// other first character is code and stays.
+std::string RunMinifier(std::string_view text, ScriptError* error = nullptr);
+
 }  // namespace bramble
 
 #endif  // BRAMBLE_SCRIPTS_RUN_FORMATTER_H_

@@ -95,9 +95,10 @@ TEST(BrambleCliTest, PackThenUnpackGivesTheBytesBack) {
   const std::vector<std::string> texts = {
       "var s = '中文';\r\nalert(s); // 注释\n",
       // Bytes that are not UTF-8: a lone continuation byte, a byte that
-      // starts nothing, a lead byte without its continuation. (Two such
-      // bytes in a row may read as one GB18030 character: see --help.)
+      // starts nothing, a lead byte without its continuation, and pairs
+      // that would read as one GB18030 character ("\xe9\xe8" is Latin-1).
       "var raw = '\x80 \xff \xe4 \xc3(';\nraw\n",
+      "var latin = '\xe9\xe8', cut = '\xe4\xb8', joined = '\xe4\xe4\xb8\xad';",
       "a\\nb 'quoted' \"double\"\u2028x",
   };
   const TempFolder folder;
