@@ -44,6 +44,19 @@ QPlainTextEdit* CreateOutputBox(QWidget* parent) {
   return box;
 }
 
+// The form gives the check box little room: its caption gets a smaller font
+// where the default one would be cut off.
+QCheckBox* CreateCheckBox(const QString& caption, int width, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+  QFont font = box->font();
+  while (box->sizeHint().width() > width && font.pointSizeF() > 6) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+    box->setFont(font);
+  }
+  return box;
+}
+
 QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
   const QString caption = spec.caption ? Caption(spec.caption) : QString();
   switch (spec.kind) {
@@ -51,11 +64,8 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
       return new QLabel(caption, parent);
     case ControlKind::kLineEdit:
       return new QLineEdit(parent);
-    case ControlKind::kCheckBox: {
-      auto* box = new QCheckBox(caption, parent);
-      box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
-      return box;
-    }
+    case ControlKind::kCheckBox:
+      return CreateCheckBox(caption, spec.width, parent);
     case ControlKind::kButton: {
       auto* button = new QPushButton(caption, parent);
       button->setAutoDefault(false);
