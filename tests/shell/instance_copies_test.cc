@@ -18,15 +18,14 @@
 
 #include "shell/x11_window_list.h"
 #include "tests/shell/x11_test_windows.h"
-#include "tests/shell/xvfb_display.h"
+#include "tests/shell/xvfb_fixture.h"
 
 extern char** environ;
 
 namespace bramble {
 namespace {
 
-using ::bramble::testing::X11TestWindows;
-using ::bramble::testing::XvfbDisplay;
+using ::bramble::testing::XvfbTest;
 
 constexpr char kWorkbench[] = BRAMBLEWORKSHOP_PATH;
 constexpr char kClass[] = "Vantrel";
@@ -35,28 +34,8 @@ const std::string kDesignCaption = "Brambleworkshop 1.0   By:Zelv No.0";
 constexpr auto kPatience = std::chrono::seconds(60);
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
-class InstanceCopiesTest : public ::testing::Test {
+class InstanceCopiesTest : public XvfbTest {
  protected:
-  static void SetUpTestSuite() {
-    display_ = new XvfbDisplay();
-    if (!display_->Start()) {
-      delete display_;
-      display_ = nullptr;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete display_;
-    display_ = nullptr;
-  }
-
-  void SetUp() override {
-    ASSERT_NE(display_, nullptr) << "Xvfb could not be started";
-    windows_ = std::make_unique<X11TestWindows>(display_->name());
-    ASSERT_TRUE(windows_->ok());
-    list_ = X11WindowList::Open(display_->name().c_str());
-    ASSERT_NE(list_, nullptr);
-  }
-
   void TearDown() override {
     while (!copies_.empty()) StopCopy(copies_.back());
   }
@@ -132,13 +111,8 @@ class InstanceCopiesTest : public ::testing::Test {
     return captions;
   }
 
-  static XvfbDisplay* display_;
-  std::unique_ptr<X11TestWindows> windows_;
-  std::unique_ptr<X11WindowList> list_;
   std::vector<pid_t> copies_;
 };
-
-XvfbDisplay* InstanceCopiesTest::display_ = nullptr;
 
 TEST_F(InstanceCopiesTest, CopiesInARowCountUpAndStartAgainWhenAllClosed) {
   EXPECT_EQ(StartCopy(), kDesignCaption + "1");

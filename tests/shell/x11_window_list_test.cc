@@ -11,40 +11,19 @@
 #include <vector>
 
 #include "tests/shell/x11_test_windows.h"
-#include "tests/shell/xvfb_display.h"
+#include "tests/shell/xvfb_fixture.h"
 #include "text/gb18030.h"
 
 namespace bramble {
 namespace {
 
-using ::bramble::testing::X11TestWindows;
-using ::bramble::testing::XvfbDisplay;
+using ::bramble::testing::XvfbTest;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 
-class X11WindowListTest : public ::testing::Test {
+class X11WindowListTest : public XvfbTest {
  protected:
-  static void SetUpTestSuite() {
-    display_ = new XvfbDisplay();
-    if (!display_->Start()) {
-      delete display_;
-      display_ = nullptr;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete display_;
-    display_ = nullptr;
-  }
-
-  void SetUp() override {
-    ASSERT_NE(display_, nullptr) << "Xvfb could not be started";
-    windows_ = std::make_unique<X11TestWindows>(display_->name());
-    ASSERT_TRUE(windows_->ok());
-    list_ = X11WindowList::Open(display_->name().c_str());
-    ASSERT_NE(list_, nullptr);
-  }
-
   // A window of the given class at `parent`, its changes on the server.
   xcb_window_t Window(std::string_view class_name,
                       xcb_window_t parent = XCB_WINDOW_NONE) {
@@ -53,13 +32,7 @@ class X11WindowListTest : public ::testing::Test {
     windows_->Sync();
     return window;
   }
-
-  static XvfbDisplay* display_;
-  std::unique_ptr<X11TestWindows> windows_;
-  std::unique_ptr<X11WindowList> list_;
 };
-
-XvfbDisplay* X11WindowListTest::display_ = nullptr;
 
 TEST_F(X11WindowListTest, OpenFailsWithoutADisplay) {
   EXPECT_EQ(X11WindowList::Open(":9999"), nullptr);
